@@ -1,0 +1,3 @@
+#include "platform/Clock.h"
+
+Clock::~Clock() = default;

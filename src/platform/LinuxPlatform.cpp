@@ -1,0 +1,23 @@
+#include "platform/LinuxPlatform.h"
+
+#include "platform/Bundle.h"
+#include "platform/CrashReporter.h"
+#include "platform/QtRunLoop.h"
+#include "platform/SettingsUserDefaults.h"
+#include "platform/Storyboard.h"
+#include "platform/SystemClock.h"
+#include "platform/SystemLog.h"
+#include "platform/UpdateClient.h"
+
+PlatformServices LinuxPlatform::services()
+{
+    PlatformServices services;
+    services.clock = std::make_shared<SystemClock>();
+    services.runLoop = std::make_shared<QtRunLoop>();
+    services.log = std::make_shared<SystemLog>();
+    services.defaults = std::make_shared<SettingsUserDefaults>(Bundle::settingsFile());
+    services.crashReporter = std::make_shared<JsonLinesCrashReporter>(Bundle::errorLogFile());
+    services.updateClient = std::make_shared<AbsentUpdateClient>();
+    services.storyboard = std::make_shared<Storyboard>();
+    return services;
+}

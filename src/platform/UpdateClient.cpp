@@ -1,0 +1,3 @@
+#include "platform/UpdateClient.h"
+
+UpdateClient::~UpdateClient() = default;
