@@ -187,9 +187,10 @@ Expected<std::shared_ptr<ObjectStore>, StoreError> ObjectStore::open(const Confi
         return unexpected(StoreError { StoreError::Code::InjectedFailure,
             QStringLiteral("The store %1 cannot be opened: failure injected").arg(configuration.path) });
 
-    const QString key = configuration.path + QLatin1Char('\n') + schemaFingerprint(configuration.schema)
+    // Comparing the schema with the cached store's is much cheaper than fingerprinting it again.
+    const QString key = configuration.path
         + (configuration.deleteIfSchemaDiffers ? QLatin1String("\ndiscard") : QLatin1String(""));
-    if (auto cached = openStores().value(key))
+    if (auto cached = openStores().value(key); cached && cached->configuration().schema == configuration.schema)
         return cached;
 
     std::shared_ptr<ObjectStore> store(new ObjectStore(configuration));

@@ -27,6 +27,8 @@ struct FieldSchema
     QString name;
     FieldType type;
     bool indexed = false; // for the speed of equality look-ups only; no constraint
+
+    friend bool operator==(const FieldSchema&, const FieldSchema&) = default;
 };
 
 // A record type: stored as one table named after it, one column per field.
@@ -36,6 +38,8 @@ struct RecordSchema
     QList<FieldSchema> fields;
 
     int fieldIndex(const QString& field) const;
+
+    friend bool operator==(const RecordSchema&, const RecordSchema&) = default;
 };
 
 struct StoreError
