@@ -2,6 +2,8 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
 QUILLET := $(BUILD)/Quillet.app/Contents/MacOS/Quillet
 
@@ -29,6 +31,18 @@ test: build
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	scripts/run-benchmarks.sh $(BUILD)
+
+# Runs the command-language fuzzer for FUZZ_SECONDS. New inputs go to $(FUZZ_BUILD)/corpus, the
+# committed seeds in fuzz/corpus stay as they are; a crash is written to $(FUZZ_BUILD)/.
+fuzz:
+	@scripts/setup.sh fuzz
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DQUILLET_FUZZ=ON -DQUILLET_BUILD_TESTS=OFF -DQUILLET_BUILD_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target AppleScriptFuzzer
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/AppleScriptFuzzer -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/AppleScript.dict \
+	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus fuzz/corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

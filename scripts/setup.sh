@@ -11,6 +11,8 @@ packages=(
   dbus dbus-daemon dbus-bin
   fonts-dejavu-core tzdata
 )
+# `make fuzz` builds with clang and its libFuzzer runtime.
+if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do
