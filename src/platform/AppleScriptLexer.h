@@ -30,8 +30,9 @@ struct AppleScriptToken
 };
 
 // Splits source into tokens. Words are letters, digits and "_", not starting with a digit; numbers
-// are ASCII digits with an optional fraction ("2", "0.5"); strings are double-quoted, may span
-// lines, and know the escapes \" \\ \n \t \r. Any other character is an UnknownToken error.
+// are ASCII digits with an optional fraction ("2", "0.5"; no sign, no exponent); strings are
+// double-quoted, may span lines, and know the escapes \" \\ \n \t \r. Any other escape, and any
+// character outside these tokens, white space and comments, is an UnknownToken error.
 class AppleScriptLexer
 {
 public:
