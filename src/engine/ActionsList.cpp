@@ -1,6 +1,9 @@
 #include "engine/ActionsList.h"
 
+#include "engine/TimerError.h"
 #include "persistence/ScriptsModel.h"
+#include "platform/Bundle.h"
+#include "platform/Log.h"
 
 #include <QCoreApplication>
 
@@ -75,4 +78,35 @@ QString ActionsList::displayName() const
             return script->name.section(QLatin1Char('.'), 0, 0);
     }
     return QCoreApplication::translate("ActionsList", "Script", "Action description");
+}
+
+ActionCommand ActionsList::command() const
+{
+    auto systemEvents = [](const char* command) {
+        return ActionCommand { ActionCommand::Kind::Source,
+            QStringLiteral("tell application \"System Events\" to %1").arg(QLatin1String(command)), {} };
+    };
+    switch (m_case) {
+    case Case::ShutDown:
+        return systemEvents("shut down");
+    case Case::Restart:
+        return systemEvents("restart");
+    case Case::Sleep:
+        return systemEvents("sleep");
+    case Case::LogOut:
+        return systemEvents("log out");
+    case Case::Script:
+        break;
+    }
+    auto model = ScriptsModel::make();
+    if (!model) {
+        Log::out(model.error().localizedDescription());
+        return {};
+    }
+    const std::optional<Scripts> script = model->get(m_scriptId);
+    if (!script) {
+        Log::out(TimerError::NonexistentAction().localizedDescription());
+        return {};
+    }
+    return { ActionCommand::Kind::File, {}, Bundle::scriptsDirectory() + QLatin1Char('/') + script->name };
 }

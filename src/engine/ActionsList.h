@@ -4,6 +4,17 @@
 
 #include <optional>
 
+// What running an action kind means: AppleScript source text, a script file, or nothing when the
+// script's record is gone.
+struct ActionCommand
+{
+    enum class Kind { None, Source, File };
+
+    Kind kind = Kind::None;
+    QString source;
+    QString filePath;
+};
+
 // The action kind of a timer: one of the built-in power actions, or a user script by the id of its
 // Scripts record.
 class ActionsList
@@ -40,6 +51,10 @@ public:
     // The built-in names through the translation look-up; a script's record name up to its first full
     // stop, or "Script" when no record has the id.
     QString displayName() const;
+
+    // Built-ins: a one-line command to "System Events". A script: its file in the scripts folder, or
+    // nothing (with NonexistentAction on standard output) when no record has the id.
+    ActionCommand command() const;
 
     friend bool operator==(const ActionsList&, const ActionsList&) = default;
 

@@ -2,6 +2,7 @@
 
 #include "Fakes.h"
 #include "ManualRunLoop.h"
+#include "QtPrinters.h"
 #include "VirtualClock.h"
 #include "platform/Platform.h"
 #include "platform/Storyboard.h"
