@@ -127,19 +127,16 @@ std::shared_ptr<Scheduler> SchedulerController::startPrefabTimer(const Prefabs& 
 
 void SchedulerController::executeNeededTimers()
 {
-    // A snapshot: timers added, removed or re-armed during the pass do not change it.
-    std::vector<std::shared_ptr<Scheduler>> running;
-    running.reserve(m_schedulers.size());
-    for (const auto& [id, scheduler] : m_schedulers) {
-        if (scheduler->isRunning())
-            running.push_back(scheduler);
-    }
+    // The due timers are taken before any runs: timers added, removed or re-armed during the pass do not
+    // change it, and a pass with nothing due copies nothing.
     const qint64 horizon = Platform::clock().now().toMSecsSinceEpoch() + 1000;
-    for (const std::shared_ptr<Scheduler>& scheduler : running) {
-        if (!scheduler->executeAt() || scheduler->executeAtMSecs() >= horizon)
-            continue;
-        execute(*scheduler);
+    std::vector<std::shared_ptr<Scheduler>> due;
+    for (const auto& [id, scheduler] : m_schedulers) {
+        if (scheduler->isRunning() && scheduler->executeAt() && scheduler->executeAtMSecs() < horizon)
+            due.push_back(scheduler);
     }
+    for (const std::shared_ptr<Scheduler>& scheduler : due)
+        execute(*scheduler);
 }
 
 void SchedulerController::execute(Scheduler& scheduler)

@@ -104,6 +104,9 @@ TEST(LinuxPlatform, DryRunLogsEachPowerActionAndPerformsNothing)
         = ElementsAre("dry run: shut down", "dry run: restart", "dry run: sleep", "dry run: log out");
     EXPECT_THAT(describe(platform.log->out), lines);
     EXPECT_THAT(describe(platform.log->system), lines);
+    ASSERT_EQ(platform.notifications->delivered.size(), 4u);
+    EXPECT_EQ(platform.notifications->delivered[2].second.informativeText,
+        QStringLiteral("Dry run: Quillet would sleep now."));
 }
 
 } // namespace
