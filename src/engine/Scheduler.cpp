@@ -211,6 +211,14 @@ void Scheduler::stopWithUser(bool user)
         m_action.reset();
         if (SchedulerController* registry = SchedulerController::shared())
             registry->removeTimerWithId(m_id);
+        // Out of the registry and out of sight: nothing can reach the timer again, so its window goes
+        // (later: this may run inside the window's own event handling).
+        if (m_windowController && !m_windowController->isWindowVisible()) {
+            Platform::runLoop().after(0, [self = shared_from_this()] {
+                if (!self->isRunning() && self->m_windowController && !self->m_windowController->isWindowVisible())
+                    self->discardWindow();
+            });
+        }
     }
     // The timer stays alive while its view handles the stop, also when nothing else holds it.
     const std::shared_ptr<Scheduler> keepAlive = shared_from_this();

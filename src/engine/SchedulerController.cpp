@@ -58,11 +58,14 @@ void SchedulerController::addTimerWithScheduler(const std::shared_ptr<Scheduler>
     m_schedulers[scheduler->id()] = scheduler;
     if (delegate)
         delegate->timerControllerDidAddScheduler(scheduler);
+    if (registryChanged)
+        registryChanged();
 }
 
 void SchedulerController::removeTimerWithId(const QString& id)
 {
-    m_schedulers.erase(id);
+    if (m_schedulers.erase(id) && registryChanged)
+        registryChanged();
 }
 
 std::shared_ptr<Scheduler> SchedulerController::createScheduler(std::optional<TimerMode> mode,

@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
+
 #include <map>
 #include <memory>
 #include <optional>
@@ -66,6 +68,8 @@ public:
     void windowWillClose(const std::shared_ptr<Scheduler>& scheduler);
 
     TimerControllerDelegate* delegate = nullptr;
+    // Called after every registration and removal; the program uses it to end when nothing is left.
+    std::function<void()> registryChanged;
 
 private:
     std::shared_ptr<Scheduler> newTimerOfMode(std::optional<TimerMode> mode);

@@ -21,6 +21,7 @@ public:
     // Shows the mode's image on the window's mode button.
     virtual void setModeImage(TimerMode mode) = 0;
     virtual bool hasWindow() const = 0;
+    virtual bool isWindowVisible() const = 0;
     // Called when the user closes the window (the window's delegate).
     virtual void setWindowWillClose(std::function<void()> handler) = 0;
 };
