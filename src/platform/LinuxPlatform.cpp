@@ -6,6 +6,7 @@
 #include "platform/DBusPowerAssertions.h"
 #include "platform/DryRunPowerActions.h"
 #include "platform/LogindPowerActions.h"
+#include "platform/MessageBoxAlerts.h"
 #include "platform/ProcessScriptTasks.h"
 #include "platform/QtRunLoop.h"
 #include "platform/SettingsUserDefaults.h"
@@ -30,6 +31,7 @@ PlatformServices LinuxPlatform::services()
         services.powerActions = std::make_shared<LogindPowerActions>();
     services.powerAssertions = std::make_shared<DBusPowerAssertions>();
     services.scriptTasks = std::make_shared<ProcessScriptTasks>();
+    services.alerts = std::make_shared<MessageBoxAlerts>();
     services.storyboard = std::make_shared<Storyboard>();
     return services;
 }
