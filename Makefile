@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 
 QUILLET := $(BUILD)/Quillet.app/Contents/MacOS/Quillet
 
-.PHONY: all setup configure build run test bench fuzz format clean
+.PHONY: all setup configure build run test bench fuzz screenshots format clean
 
 all: build
 
@@ -29,8 +29,10 @@ test: build
 	  'DBUS_SYSTEM_BUS_ADDRESS="$$DBUS_SESSION_BUS_ADDRESS" ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)'
 
 bench: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks Quillet dry-run-timer
 	scripts/run-benchmarks.sh $(BUILD)
+	dbus-run-session -- bench/startup.sh $(BUILD)
+	bench/idle-wakeups.sh $(BUILD)
 
 # Runs the command-language fuzzer for FUZZ_SECONDS. New inputs go to $(FUZZ_BUILD)/corpus, the
 # committed seeds in fuzz/corpus stay as they are; a crash is written to $(FUZZ_BUILD)/.
@@ -43,6 +45,11 @@ fuzz:
 	@mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/fuzz/AppleScriptFuzzer -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/AppleScript.dict \
 	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus fuzz/corpus
+
+# The README's pictures of the timer windows, taken offscreen with the real widgets.
+screenshots: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quillet-screenshots
+	$(BUILD)/tools/quillet-screenshots docs/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -21,6 +21,23 @@ SegmentedControl::SegmentedControl(int segmentCount, Tracking tracking, QWidget*
         layout->addWidget(button, 1);
         m_segments[size_t(i)].button = button;
     }
+    // The selection must read at a glance on light and dark themes alike, so the selected segments take
+    // the palette's highlight; the segments join into one control.
+    for (int i = 0; i < segmentCount; ++i) {
+        const QString left = i == 0 ? QStringLiteral("4px") : QStringLiteral("0px");
+        const QString right = i == segmentCount - 1 ? QStringLiteral("4px") : QStringLiteral("0px");
+        m_segments[size_t(i)].button->setStyleSheet(
+            QStringLiteral("QToolButton { border: 1px solid palette(mid); %1 padding: 3px 9px;"
+                           " background: palette(button); color: palette(button-text);"
+                           " border-top-left-radius: %2; border-bottom-left-radius: %2;"
+                           " border-top-right-radius: %3; border-bottom-right-radius: %3; }"
+                           "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+                           " border-color: palette(highlight); }"
+                           "QToolButton:pressed { background: palette(dark); }"
+                           "QToolButton:disabled { color: palette(mid); }"
+                           "QToolButton::menu-indicator { image: none; }")
+                .arg(i == 0 ? QString() : QStringLiteral("border-left: none;"), left, right));
+    }
 }
 
 SegmentedControl::~SegmentedControl() = default;
