@@ -14,7 +14,9 @@ public:
         : m_timer(new QTimer)
         , m_fire(std::move(fire))
     {
-        m_timer->setTimerType(Qt::PreciseTimer);
+        // Repeating timers (the once-a-second check, the refreshes, the failsafe) may move by 5% so that
+        // the event loop wakes for all of them at once; a one-shot keeps its moment.
+        m_timer->setTimerType(repeats ? Qt::CoarseTimer : Qt::PreciseTimer);
         m_timer->setSingleShot(!repeats);
         m_timer->setInterval(std::chrono::milliseconds(std::llround(std::max(0.0, interval) * 1000.0)));
         QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] {
