@@ -5,7 +5,7 @@
 
 #include <memory>
 
-struct AlertSpec
+struct AlertContent
 {
     enum class Style { Informational, Warning, Critical };
 
@@ -38,5 +38,5 @@ class Alerts
 {
 public:
     virtual ~Alerts();
-    virtual std::unique_ptr<Alert> make(const AlertSpec& spec) = 0;
+    virtual std::unique_ptr<Alert> make(const AlertContent& content) = 0;
 };

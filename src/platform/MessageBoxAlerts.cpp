@@ -10,14 +10,14 @@
 
 namespace {
 
-QMessageBox::Icon iconForStyle(AlertSpec::Style style)
+QMessageBox::Icon iconForStyle(AlertContent::Style style)
 {
     switch (style) {
-    case AlertSpec::Style::Informational:
+    case AlertContent::Style::Informational:
         return QMessageBox::Information;
-    case AlertSpec::Style::Warning:
+    case AlertContent::Style::Warning:
         return QMessageBox::Warning;
-    case AlertSpec::Style::Critical:
+    case AlertContent::Style::Critical:
         return QMessageBox::Critical;
     }
     return QMessageBox::Warning;
@@ -26,12 +26,12 @@ QMessageBox::Icon iconForStyle(AlertSpec::Style style)
 class MessageBoxAlert final : public Alert
 {
 public:
-    explicit MessageBoxAlert(const AlertSpec& spec)
+    explicit MessageBoxAlert(const AlertContent& content)
     {
-        m_box.setIcon(iconForStyle(spec.style));
-        m_box.setText(spec.messageText);
-        m_box.setInformativeText(spec.informativeText);
-        QStringList titles = spec.buttons;
+        m_box.setIcon(iconForStyle(content.style));
+        m_box.setText(content.messageText);
+        m_box.setInformativeText(content.informativeText);
+        QStringList titles = content.buttons;
         if (titles.isEmpty())
             titles << QCoreApplication::translate("Alerts", "OK");
         for (const QString& title : titles) {
@@ -44,7 +44,7 @@ public:
         // window's close button have no answer to give.
         if (m_buttons.size() == 1)
             m_box.setEscapeButton(m_buttons.front());
-        if (spec.showsSuppressionButton)
+        if (content.showsSuppressionButton)
             m_box.setCheckBox(new QCheckBox(
                 QCoreApplication::translate("Alerts", "Do not show this message again"))); // owned by the box
     }
@@ -87,7 +87,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Alert> MessageBoxAlerts::make(const AlertSpec& spec)
+std::unique_ptr<Alert> MessageBoxAlerts::make(const AlertContent& content)
 {
-    return std::make_unique<MessageBoxAlert>(spec);
+    return std::make_unique<MessageBoxAlert>(content);
 }

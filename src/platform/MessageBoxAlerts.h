@@ -6,5 +6,5 @@
 class MessageBoxAlerts final : public Alerts
 {
 public:
-    std::unique_ptr<Alert> make(const AlertSpec& spec) override;
+    std::unique_ptr<Alert> make(const AlertContent& content) override;
 };

@@ -69,8 +69,8 @@ int segmentOfAction(const ActionsList& action)
 QString durationText(double seconds)
 {
     return DateComponentsFormatter()
-        .stringFromTimeIntervalWithFormat(DateComponentsFormatter::Hour | DateComponentsFormatter::Minute
-                | DateComponentsFormatter::Second,
+        .stringFromTimeIntervalWithFormat(
+            DateComponentsFormatter::Hour | DateComponentsFormatter::Minute | DateComponentsFormatter::Second,
             seconds)
         .value_or(QString());
 }
@@ -118,7 +118,8 @@ SchedulerViewController::SchedulerViewController(QWidget* parent)
     m_modeLabel->setFlat(true);
     // Disabled only because it opens nothing outside Daily mode: it must still read as a label.
     QPalette labelPalette = m_modeLabel->palette();
-    labelPalette.setColor(QPalette::Disabled, QPalette::ButtonText, labelPalette.color(QPalette::Active, QPalette::WindowText));
+    labelPalette.setColor(
+        QPalette::Disabled, QPalette::ButtonText, labelPalette.color(QPalette::Active, QPalette::WindowText));
     m_modeLabel->setPalette(labelPalette);
     m_modeLabel->setText(QStringLiteral("At 00:00:00"));
     m_modeLabel->setEnabled(false);
@@ -127,7 +128,8 @@ SchedulerViewController::SchedulerViewController(QWidget* parent)
     m_startButton->setEnabled(false);
 
     connect(m_timePicker, &DatePicker::userChangedValue, this, [this] { setCountDownTimer(); });
-    connect(m_actionMenu, &SegmentedControl::activated, this, [this](int segment) { actionMainSelector(segment); });
+    connect(m_actionMenu, &SegmentedControl::activated, this,
+        [this](int segment) { actionMainSelector(segment); });
     connect(m_startButton, &QPushButton::clicked, this, [this] { startButtonClicked(); });
     connect(m_modeLabel, &QPushButton::clicked, this, [this] { openDailySelector(); });
 
@@ -295,14 +297,16 @@ void SchedulerViewController::startButtonClicked()
     const bool interrupts = action
         && (action->kind() == ActionsList::Case::ShutDown || action->kind() == ActionsList::Case::Restart);
     if (interrupts && !Platform::defaults().get(DefaultsKeys::supressInterruptionWarning)) {
-        AlertSpec spec;
-        spec.style = AlertSpec::Style::Informational;
-        spec.messageText = QCoreApplication::translate("SchedulerViewController", "Quit all applications", "Alert - Window");
-        spec.informativeText = QCoreApplication::translate("SchedulerViewController",
-            "Quit all unnecesary applications, and save all documents to prevent interruption of %1.", "Alert - Window")
-                                   .arg(action->caseName());
-        spec.showsSuppressionButton = true;
-        const AlertResponse response = Platform::alerts().make(spec)->runModal();
+        AlertContent content;
+        content.style = AlertContent::Style::Informational;
+        content.messageText = QCoreApplication::translate(
+            "SchedulerViewController", "Quit all applications", "Alert - Window");
+        content.informativeText = QCoreApplication::translate("SchedulerViewController",
+            "Quit all unnecesary applications, and save all documents to prevent interruption of %1.",
+            "Alert - Window")
+                                      .arg(action->caseName());
+        content.showsSuppressionButton = true;
+        const AlertResponse response = Platform::alerts().make(content)->runModal();
         if (response.suppressionChecked)
             Platform::defaults().set(DefaultsKeys::supressInterruptionWarning, true);
     }
@@ -351,10 +355,13 @@ void SchedulerViewController::failsafeTick()
     const std::optional<QDateTime>& executeAt = m_scheduler->executeAt();
     if (!executeAt || *executeAt >= now())
         return;
-    const QString name = m_scheduler->action() ? m_scheduler->action()->action.displayName()
-                                               : m_scheduler->actionType().value_or(ActionsList::Script({})).displayName();
+    const QString name = m_scheduler->action()
+        ? m_scheduler->action()->action.displayName()
+        : m_scheduler->actionType().value_or(ActionsList::Script({})).displayName();
     m_failsafeNotification = UserNotification::make(QStringLiteral("Quillet"),
-        QCoreApplication::translate("SchedulerViewController", "Action %1 did not executed, sorry", "Notifiation").arg(name));
+        QCoreApplication::translate(
+            "SchedulerViewController", "Action %1 did not executed, sorry", "Notifiation")
+            .arg(name));
     m_failsafeNotification->scheduleInternallyAt(now());
     m_scheduler->stopWithUser(false);
 }
@@ -404,7 +411,8 @@ void SchedulerViewController::timerDidChangeMode(TimerMode mode)
 void SchedulerViewController::timerDidChangeAction(const ActionsList& action)
 {
     const int segment = action.isScript() ? m_actionMenu->segmentCount() - 1 : segmentOfAction(action);
-    m_actionMenu->setImage(TimerUiIcons::icon(action.isScript() ? QStringLiteral("more") : QStringLiteral("logOut")), 3);
+    m_actionMenu->setImage(
+        TimerUiIcons::icon(action.isScript() ? QStringLiteral("more") : QStringLiteral("logOut")), 3);
     m_actionMenu->setSelectedSegment(segment);
     if (!action.isScript())
         MenuOperations::allItemsStateTo(m_customActionMenu, 0);

@@ -40,10 +40,10 @@ ShownBox inspect(QMessageBox& box)
 TEST(MessageBoxAlerts, ShowsTheAlertAndReportsTheClickedButtonAndTheSuppressionBox)
 {
     MessageBoxAlerts alerts;
-    const AlertSpec spec { QStringLiteral("Quit all applications"), QStringLiteral("Save your documents."),
-        AlertSpec::Style::Critical,
+    const AlertContent content { QStringLiteral("Quit all applications"),
+        QStringLiteral("Save your documents."), AlertContent::Style::Critical,
         { QStringLiteral("Continue"), QStringLiteral("Cancel"), QStringLiteral("Later") }, true };
-    auto alert = alerts.make(spec);
+    auto alert = alerts.make(content);
     std::optional<ShownBox> shown;
     QtRunLoop runLoop;
     auto answer = runLoop.once(0, [&] {
@@ -58,8 +58,8 @@ TEST(MessageBoxAlerts, ShowsTheAlertAndReportsTheClickedButtonAndTheSuppressionB
     EXPECT_EQ(response.returnCode, 1002);
     EXPECT_TRUE(response.suppressionChecked);
     ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->text, spec.messageText);
-    EXPECT_EQ(shown->informativeText, spec.informativeText);
+    EXPECT_EQ(shown->text, content.messageText);
+    EXPECT_EQ(shown->informativeText, content.informativeText);
     EXPECT_EQ(shown->icon, QMessageBox::Critical);
     EXPECT_THAT(shown->buttons,
         UnorderedElementsAre(QStringLiteral("Continue"), QStringLiteral("Cancel"), QStringLiteral("Later")));
@@ -70,7 +70,7 @@ TEST(MessageBoxAlerts, ShowsTheAlertAndReportsTheClickedButtonAndTheSuppressionB
 TEST(MessageBoxAlerts, WithoutButtonsOffersOk)
 {
     MessageBoxAlerts alerts;
-    auto alert = alerts.make({ QStringLiteral("Done"), {}, AlertSpec::Style::Informational, {}, false });
+    auto alert = alerts.make({ QStringLiteral("Done"), {}, AlertContent::Style::Informational, {}, false });
     std::optional<ShownBox> shown;
     QtRunLoop runLoop;
     auto answer = runLoop.once(0, [&] {
@@ -91,7 +91,7 @@ TEST(MessageBoxAlerts, WithoutButtonsOffersOk)
 TEST(MessageBoxAlerts, AClickBeforeTheRunAnswersItAsSoonAsItRuns)
 {
     MessageBoxAlerts alerts;
-    auto alert = alerts.make({ QStringLiteral("Restore?"), {}, AlertSpec::Style::Warning,
+    auto alert = alerts.make({ QStringLiteral("Restore?"), {}, AlertContent::Style::Warning,
         { QStringLiteral("Yes"), QStringLiteral("No") }, false });
     alert->clickButton(1);
     EXPECT_EQ(alert->runModal().returnCode, 1001);

@@ -53,19 +53,19 @@ namespace {
 class ScriptedAlert final : public Alert
 {
 public:
-    ScriptedAlert(ScriptedAlerts& owner, AlertSpec spec)
+    ScriptedAlert(ScriptedAlerts& owner, AlertContent content)
         : m_owner(owner)
-        , m_spec(std::move(spec))
+        , m_content(std::move(content))
     { }
 
     AlertResponse runModal() override
     {
-        m_owner.shown.push_back(m_spec);
+        m_owner.shown.push_back(m_content);
         if (m_owner.responders.empty())
             return {};
         auto responder = std::move(m_owner.responders.front());
         m_owner.responders.pop_front();
-        AlertResponse response = responder(m_spec, *this);
+        AlertResponse response = responder(m_content, *this);
         if (m_clicked)
             response.returnCode = *m_clicked;
         return response;
@@ -75,18 +75,18 @@ public:
 
 private:
     ScriptedAlerts& m_owner;
-    AlertSpec m_spec;
+    AlertContent m_content;
     std::optional<int> m_clicked;
 };
 
 } // namespace
 
-std::unique_ptr<Alert> ScriptedAlerts::make(const AlertSpec& spec)
+std::unique_ptr<Alert> ScriptedAlerts::make(const AlertContent& content)
 {
-    return std::make_unique<ScriptedAlert>(*this, spec);
+    return std::make_unique<ScriptedAlert>(*this, content);
 }
 
 void ScriptedAlerts::respond(AlertResponse response)
 {
-    responders.push_back([response](const AlertSpec&, Alert&) { return response; });
+    responders.push_back([response](const AlertContent&, Alert&) { return response; });
 }

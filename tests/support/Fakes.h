@@ -122,14 +122,14 @@ public:
 class ScriptedAlerts final : public Alerts
 {
 public:
-    std::unique_ptr<Alert> make(const AlertSpec& spec) override;
+    std::unique_ptr<Alert> make(const AlertContent& content) override;
 
     // Runs while the alert is "shown"; may click a button or return a response.
-    using Responder = std::function<AlertResponse(const AlertSpec&, Alert&)>;
+    using Responder = std::function<AlertResponse(const AlertContent&, Alert&)>;
 
     void respond(AlertResponse response);
     void respond(Responder responder) { responders.push_back(std::move(responder)); }
 
-    std::vector<AlertSpec> shown;
+    std::vector<AlertContent> shown;
     std::deque<Responder> responders;
 };

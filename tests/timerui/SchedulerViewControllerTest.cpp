@@ -91,8 +91,7 @@ void PrintTo(const DailyCase& c, std::ostream* os)
 }
 
 class DailyTimerView : public TimerWindowTest, public testing::WithParamInterface<DailyCase>
-{
-};
+{ };
 
 TEST_P(DailyTimerView, StartsForTheNextSelectedDay)
 {
@@ -112,8 +111,8 @@ TEST_P(DailyTimerView, StartsForTheNextSelectedDay)
 
 using enum TimerDaily;
 INSTANTIATE_TEST_SUITE_P(Days, DailyTimerView,
-    testing::Values(DailyCase { "every day, ahead", { sunday, monday, tuesday, wednesday, thursday, friday, saturday },
-                        QTime(13, 0), 0 },
+    testing::Values(DailyCase { "every day, ahead",
+                        { sunday, monday, tuesday, wednesday, thursday, friday, saturday }, QTime(13, 0), 0 },
         DailyCase { "every day, passed", { sunday, monday, tuesday, wednesday, thursday, friday, saturday },
             QTime(11, 0), 1 },
         DailyCase { "only today, passed", { monday }, QTime(11, 0), 7 },
@@ -170,8 +169,7 @@ void PrintTo(const WarningCase& c, std::ostream* os)
 }
 
 class InterruptionWarning : public TimerWindowTest, public testing::WithParamInterface<WarningCase>
-{
-};
+{ };
 
 // Shutdown and Restart warn until the user ticks the box; the others never.
 TEST_P(InterruptionWarning, ShownForShutdownAndRestartUntilSuppressed)
@@ -196,12 +194,13 @@ TEST_P(InterruptionWarning, ShownForShutdownAndRestartUntilSuppressed)
         return;
     }
     ASSERT_EQ(platform.alerts->shown.size(), 2u);
-    const AlertSpec& alert = platform.alerts->shown[0];
+    const AlertContent& alert = platform.alerts->shown[0];
     EXPECT_EQ(alert.messageText, QStringLiteral("Quit all applications"));
     EXPECT_EQ(alert.informativeText,
-        QStringLiteral("Quit all unnecesary applications, and save all documents to prevent interruption of %1.")
+        QStringLiteral(
+            "Quit all unnecesary applications, and save all documents to prevent interruption of %1.")
             .arg(window.timer->actionType()->caseName()));
-    EXPECT_EQ(alert.style, AlertSpec::Style::Informational);
+    EXPECT_EQ(alert.style, AlertContent::Style::Informational);
     EXPECT_TRUE(alert.showsSuppressionButton);
     EXPECT_TRUE(platform.defaults->get(DefaultsKeys::supressInterruptionWarning));
     EXPECT_TRUE(window.timer->isRunning()); // the answer does not stop the start
