@@ -1,21 +1,13 @@
 #include "engine/ExecutionDate.h"
 
+#include "Days.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 // Monday 7 December 2026.
 const QDate aMonday(2026, 12, 7);
-
-TimerDays daysOf(const std::vector<TimerDaily>& selected)
-{
-    TimerDays days;
-    for (TimerDaily day : allTimerDays)
-        days[day] = false;
-    for (TimerDaily day : selected)
-        days[day] = true;
-    return days;
-}
 
 TEST(ExecutionDate, CountdownReadsThePickerAsADuration)
 {
@@ -56,7 +48,7 @@ class DailyExecutionDate : public testing::TestWithParam<DailyCase>
 TEST_P(DailyExecutionDate, NextSelectedDayAtThePickedTime)
 {
     const DailyCase& c = GetParam();
-    const auto date = ExecutionDate::daily(daysOf(c.days), c.picked, QDateTime(aMonday, c.now));
+    const auto date = ExecutionDate::daily(onlyDays(c.days), c.picked, QDateTime(aMonday, c.now));
     if (!c.daysAhead) {
         EXPECT_FALSE(date);
         return;

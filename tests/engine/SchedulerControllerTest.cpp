@@ -1,3 +1,4 @@
+#include "Days.h"
 #include "EngineFixture.h"
 #include "persistence/ScriptsModel.h"
 #include "platform/Bundle.h"
@@ -89,9 +90,7 @@ TEST_F(SchedulerControllerTest, DailyTimerIsReArmedForTheNextSelectedDay)
     auto timer = registry.createScheduler(
         TimerMode::Daily, platform.now(), std::nullopt, ActionsList::Sleep(), false, false, std::nullopt);
     RearmingView view(timer, eight);
-    TimerDays days;
-    for (TimerDaily day : allTimerDays)
-        days[day] = day == TimerDaily::tuesday || day == TimerDaily::thursday;
+    const TimerDays days = onlyDays({ TimerDaily::tuesday, TimerDaily::thursday });
     timer->setDays(days);
     timer->setExecuteAt(ExecutionDate::daily(days, eight, platform.now()));
     ASSERT_TRUE(timer->schedule());

@@ -1,5 +1,6 @@
 #include "timerui/DailySelectorViewController.h"
 
+#include "Days.h"
 #include "TestPlatform.h"
 #include "engine/Scheduler.h"
 #include "timerui/SegmentedControl.h"
@@ -16,16 +17,6 @@ using testing::ElementsAre;
 using testing::ElementsAreArray;
 
 namespace {
-
-TimerDays onlyDays(std::initializer_list<TimerDaily> selected)
-{
-    TimerDays days;
-    for (TimerDaily day : allTimerDays)
-        days[day] = false;
-    for (TimerDaily day : selected)
-        days[day] = true;
-    return days;
-}
 
 class DailySelectorTest : public testing::Test
 {

@@ -1,3 +1,4 @@
+#include "Days.h"
 #include "TimerWindowFixture.h"
 #include "engine/UserNotification.h"
 #include "persistence/ScriptsModel.h"
@@ -98,10 +99,7 @@ TEST_P(DailyTimerView, StartsForTheNextSelectedDay)
     const DailyCase& c = GetParam();
     const Window window = open(TimerMode::Daily);
     EXPECT_TRUE(window.view->modeLabel()->isEnabled());
-    TimerDays days;
-    for (TimerDaily day : allTimerDays)
-        days[day] = std::find(c.days.begin(), c.days.end(), day) != c.days.end();
-    window.timer->setDays(days);
+    window.timer->setDays(onlyDays(c.days));
     type(window.view->timePicker(), c.picked);
     chooseAction(window, 2);
     click(window.view->startButton());
@@ -142,10 +140,7 @@ TEST_F(TimerViewTest, RepeatTimerReArmsForTheSameLength)
 TEST_F(TimerViewTest, DailyTimerReArmsForTheNextSelectedDay)
 {
     const Window window = open(TimerMode::Daily);
-    TimerDays days = defaultTimerDays();
-    for (auto& [day, selected] : days)
-        selected = day == TimerDaily::monday || day == TimerDaily::wednesday;
-    window.timer->setDays(days);
+    window.timer->setDays(onlyDays({ TimerDaily::monday, TimerDaily::wednesday }));
     type(window.view->timePicker(), QTime(12, 1, 0));
     chooseAction(window, 2);
     click(window.view->startButton());
