@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 
 QUILLET := $(BUILD)/Quillet.app/Contents/MacOS/Quillet
 
-.PHONY: all setup configure build run test bench fuzz screenshots format clean
+.PHONY: all setup configure build run test bench fuzz screenshots translations format clean
 
 all: build
 
@@ -50,6 +50,10 @@ fuzz:
 screenshots: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quillet-screenshots
 	$(BUILD)/tools/quillet-screenshots docs/screenshots
+
+# The catalogue of user-visible texts, for translators (Qt Linguist); each text carries its context.
+translations: setup
+	/usr/lib/qt6/bin/lupdate -silent -locations none -source-language en src -ts resources/translations/quillet.ts
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -28,11 +28,6 @@ bool isWordPart(QChar c)
     return c.isLetterOrNumber() || c.isMark() || c == u'_';
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("AppleScript", text);
-}
-
 class Lexer
 {
 public:
@@ -69,7 +64,8 @@ private:
 
     bool failAtEnd(const QString& expected)
     {
-        return fail(tr("Expected %1 but found end of script.").arg(expected),
+        return fail(
+            QCoreApplication::translate("AppleScript", "Expected %1 but found end of script.").arg(expected),
             AppleScriptErrorNumber::ExpectedButFound, m_size, 0);
     }
 
@@ -105,7 +101,8 @@ private:
             add(Kind::Word, start, m_pos, m_source.mid(start, m_pos - start).toCaseFolded());
         } else {
             const int length = (c.isHighSurrogate() && at(m_pos + 1).isLowSurrogate()) ? 2 : 1;
-            return fail(tr("Unknown token “%1”.").arg(m_source.mid(start, length)),
+            return fail(QCoreApplication::translate("AppleScript", "Unknown token “%1”.")
+                            .arg(m_source.mid(start, length)),
                 AppleScriptErrorNumber::UnknownToken, start, length);
         }
         return true;
@@ -167,7 +164,8 @@ private:
                 break;
             default: {
                 const int length = (escaped.isHighSurrogate() && at(m_pos + 2).isLowSurrogate()) ? 3 : 2;
-                return fail(tr("Unknown escape sequence “%1”.").arg(m_source.mid(m_pos, length)),
+                return fail(QCoreApplication::translate("AppleScript", "Unknown escape sequence “%1”.")
+                                .arg(m_source.mid(m_pos, length)),
                     AppleScriptErrorNumber::UnknownToken, m_pos, length);
             }
             }

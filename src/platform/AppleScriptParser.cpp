@@ -8,11 +8,6 @@ namespace {
 
 using Kind = AppleScriptToken::Kind;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("AppleScript", text);
-}
-
 QString quoted(const char* word)
 {
     return QStringLiteral("“%1”").arg(QLatin1String(word));
@@ -22,11 +17,11 @@ QString describe(const AppleScriptToken& token)
 {
     switch (token.kind) {
     case Kind::String:
-        return tr("string");
+        return QCoreApplication::translate("AppleScript", "string");
     case Kind::Newline:
-        return tr("end of line");
+        return QCoreApplication::translate("AppleScript", "end of line");
     case Kind::End:
-        return tr("end of script");
+        return QCoreApplication::translate("AppleScript", "end of script");
     default:
         return QStringLiteral("“%1”").arg(token.text);
     }
@@ -60,7 +55,7 @@ public:
             if (!statement())
                 break;
             if (!atLineEnd()) {
-                fail(tr("end of line"));
+                fail(QCoreApplication::translate("AppleScript", "end of line"));
                 break;
             }
         }
@@ -83,8 +78,10 @@ private:
     {
         const AppleScriptToken& found = peek();
         const bool atEnd = found.kind == Kind::Newline || found.kind == Kind::End;
-        m_error = AppleScriptSyntaxError { tr("Expected %1 but found %2.").arg(expected, describe(found)),
-            AppleScriptErrorNumber::ExpectedButFound, found.offset, atEnd ? 0 : found.length };
+        m_error
+            = AppleScriptSyntaxError { QCoreApplication::translate("AppleScript", "Expected %1 but found %2.")
+                                           .arg(expected, describe(found)),
+                  AppleScriptErrorNumber::ExpectedButFound, found.offset, atEnd ? 0 : found.length };
         return false;
     }
 
@@ -99,7 +96,7 @@ private:
     bool expectString(QString* value)
     {
         if (peek().kind != Kind::String)
-            return fail(tr("string"));
+            return fail(QCoreApplication::translate("AppleScript", "string"));
         *value = take().value;
         return true;
     }
@@ -117,7 +114,8 @@ private:
         if (at("end")) {
             if (m_blocks.empty()) {
                 const AppleScriptToken& end = peek();
-                m_error = AppleScriptSyntaxError { tr("“end” closes no “tell” block."),
+                m_error = AppleScriptSyntaxError { QCoreApplication::translate(
+                                                       "AppleScript", "“end” closes no “tell” block."),
                     AppleScriptErrorNumber::ExpectedButFound, end.offset, end.length };
                 return false;
             }
@@ -173,12 +171,14 @@ private:
             take();
             command.kind = AppleScriptCommand::Kind::Delay;
             if (peek().kind != Kind::Number)
-                return fail(tr("number"));
+                return fail(QCoreApplication::translate("AppleScript", "number"));
             const AppleScriptToken& number = take();
             bool ok = false;
             command.seconds = number.text.toDouble(&ok);
             if (!ok || !std::isfinite(command.seconds)) {
-                m_error = AppleScriptSyntaxError { tr("The number %1 is too large.").arg(number.text),
+                m_error = AppleScriptSyntaxError { QCoreApplication::translate(
+                                                       "AppleScript", "The number %1 is too large.")
+                                                       .arg(number.text),
                     AppleScriptErrorNumber::NumberTooLarge, number.offset, number.length };
                 return false;
             }
@@ -204,7 +204,7 @@ private:
             command.powerAction
                 = take().isWord(QLatin1String("restart")) ? PowerAction::Restart : PowerAction::Sleep;
         } else {
-            return fail(tr("command"));
+            return fail(QCoreApplication::translate("AppleScript", "command"));
         }
         m_program.commands.push_back(std::move(command));
         return true;

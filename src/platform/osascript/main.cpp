@@ -24,11 +24,6 @@ enum ExitStatus {
     NoInput = 66, // EX_NOINPUT
 };
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("quillet-osascript", text);
-}
-
 void printError(const QString& message)
 {
     std::fprintf(stderr, "quillet-osascript: %s\n", message.toUtf8().constData());
@@ -39,14 +34,20 @@ void printError(const QString& message)
 int main(int argc, char* argv[])
 {
     if (argc != 2 || argv[1][0] == '\0') {
-        std::fprintf(stderr, "%s\n", tr("usage: quillet-osascript FILE").toUtf8().constData());
+        std::fprintf(stderr, "%s\n",
+            QCoreApplication::translate("quillet-osascript", "usage: quillet-osascript FILE")
+                .toUtf8()
+                .constData());
         return Usage;
     }
     const QString path = QFile::decodeName(argv[1]);
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        printError(tr("%1: cannot read the file: %2")
-                       .arg(path, QFileInfo(path).isDir() ? tr("it is a folder") : file.errorString()));
+        printError(QCoreApplication::translate("quillet-osascript", "%1: cannot read the file: %2")
+                       .arg(path,
+                           QFileInfo(path).isDir()
+                               ? QCoreApplication::translate("quillet-osascript", "it is a folder")
+                               : file.errorString()));
         return NoInput;
     }
     AppleScript script(QString::fromUtf8(file.readAll()));
@@ -54,7 +55,7 @@ int main(int argc, char* argv[])
     // Compiling needs no application object, so a broken script fails before any service starts.
     if (auto compiled = script.compile(); !compiled) {
         const AppleScriptSyntaxError& error = compiled.error();
-        printError(tr("%1:%2: syntax error: %3 (%4)")
+        printError(QCoreApplication::translate("quillet-osascript", "%1:%2: syntax error: %3 (%4)")
                        .arg(path)
                        .arg(error.line)
                        .arg(error.message)
@@ -77,7 +78,9 @@ int main(int argc, char* argv[])
     ScopedPlatform platform(LinuxPlatform::services());
     PlatformAppleScriptEnvironment environment;
     if (auto ran = script.execute(environment); !ran) {
-        printError(tr("%1: execution error: %2 (%3)").arg(path, ran.error().message).arg(ran.error().number));
+        printError(QCoreApplication::translate("quillet-osascript", "%1: execution error: %2 (%3)")
+                       .arg(path, ran.error().message)
+                       .arg(ran.error().number));
         return RuntimeError;
     }
     return Done;
