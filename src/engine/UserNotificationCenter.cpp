@@ -42,11 +42,6 @@ void UserNotificationCenter::removeNotification(UserNotification& notification)
     m_bound->remove(id);
 }
 
-void UserNotificationCenter::removeAllScheduled()
-{
-    // Only the internal timers schedule; there is no list of the center's own.
-}
-
 void UserNotificationCenter::activate(NotificationCenter::Id id)
 {
     const auto it = m_delivered.find(id);

@@ -16,8 +16,6 @@ public:
 
     void scheduleNotification(const std::shared_ptr<UserNotification>& notification);
     void removeNotification(UserNotification& notification);
-    // Cancels every notification whose internal timer has not fired yet.
-    void removeAllScheduled();
 
     // A notification that is no longer alive, or whose handler is gone, is ignored.
     void activate(NotificationCenter::Id id);
