@@ -118,11 +118,13 @@ Expected<void, TimerError> Scheduler::schedule()
     if (!m_length)
         m_length = now().msecsTo(*m_executeAt) / 1000.0;
 
+    // A script's name is a store look-up: once for the notification and the record.
+    const QString actionName = m_action->action.displayName();
     const int secondsBefore = Platform::defaults().get(DefaultsKeys::secondsBeforeNotification);
     if (m_startedAt->addSecs(secondsBefore) < *m_executeAt)
-        prepareNotification(secondsBefore);
+        prepareNotification(secondsBefore, actionName);
 
-    writeCacheRecord();
+    writeCacheRecord(actionName);
 
     m_isRunning = true;
     if (m_delegate)
@@ -134,7 +136,7 @@ Expected<void, TimerError> Scheduler::schedule()
     return {};
 }
 
-void Scheduler::prepareNotification(int secondsBefore)
+void Scheduler::prepareNotification(int secondsBefore, const QString& actionName)
 {
     // One notification per run: a run scheduled again replaces the one it showed before.
     if (m_notification)
@@ -143,7 +145,7 @@ void Scheduler::prepareNotification(int secondsBefore)
     m_notificationDelegate = std::make_shared<UserNotificationCenterDelegate>(weak_from_this());
     const QString text
         = QCoreApplication::translate("Scheduler", "Action %1 will execute soon!", "Notifiation")
-              .arg(m_actionType->displayName());
+              .arg(actionName);
     m_notification = UserNotification::make(QStringLiteral("Quillet"), text);
     m_notification->setHandler(m_notificationDelegate);
     m_notification->addAdditionalActionWithName(
@@ -151,11 +153,11 @@ void Scheduler::prepareNotification(int secondsBefore)
     m_notification->scheduleInternallyAt(m_executeAt->addSecs(-secondsBefore));
 }
 
-void Scheduler::writeCacheRecord()
+void Scheduler::writeCacheRecord(const QString& actionName)
 {
     SchedulerCache cache;
     cache.id = m_id;
-    cache.name = m_action->action.displayName();
+    cache.name = actionName;
     cache.startedAt = now();
     cache.executeAt = *m_executeAt;
     cache.length = *m_length;
@@ -211,14 +213,8 @@ void Scheduler::stopWithUser(bool user)
         m_action.reset();
         if (SchedulerController* registry = SchedulerController::shared())
             registry->removeTimerWithId(m_id);
-        // Out of the registry and out of sight: nothing can reach the timer again, so its window goes
-        // (later: this may run inside the window's own event handling).
-        if (m_windowController && !m_windowController->isWindowVisible()) {
-            Platform::runLoop().after(0, [self = shared_from_this()] {
-                if (!self->isRunning() && self->m_windowController && !self->m_windowController->isWindowVisible())
-                    self->discardWindow();
-            });
-        }
+        if (m_windowController && !m_windowController->isWindowVisible())
+            discardUnreachableWindow();
     }
     // The timer stays alive while its view handles the stop, also when nothing else holds it.
     const std::shared_ptr<Scheduler> keepAlive = shared_from_this();
@@ -291,9 +287,14 @@ void Scheduler::showWindow()
     }
 }
 
-void Scheduler::discardWindow()
+void Scheduler::discardUnreachableWindow()
 {
-    m_windowController.reset();
+    // Later: this may run inside the window's own event handling. By then the timer may have been
+    // started again or its window shown; then the window stays.
+    Platform::runLoop().after(0, [self = shared_from_this()] {
+        if (!self->m_isRunning && self->m_windowController && !self->m_windowController->isWindowVisible())
+            self->m_windowController.reset();
+    });
 }
 
 void Scheduler::actionDidShedule() { }

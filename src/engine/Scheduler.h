@@ -44,8 +44,9 @@ public:
     SchedulerWindow* windowController();
     void loadWindowWithScheduler(const std::shared_ptr<Scheduler>& timer, bool show, bool start);
     void showWindow();
-    // Drops the window; the timer lives on while someone else holds it.
-    void discardWindow();
+    // Out of the registry with its window closed, nothing can reach the timer again: its window goes
+    // (and with it the view that holds the timer), unless it is shown or started again first.
+    void discardUnreachableWindow();
 
     // Observed properties: each assignment runs the steps of the timer's lifecycle.
     QString id() const { return m_id; }
@@ -86,8 +87,8 @@ public:
 private:
     Scheduler();
 
-    void prepareNotification(int secondsBefore);
-    void writeCacheRecord();
+    void prepareNotification(int secondsBefore, const QString& actionName);
+    void writeCacheRecord(const QString& actionName);
     void deleteCacheRecords();
     void rescheduleAfterChange();
 

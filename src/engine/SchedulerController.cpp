@@ -181,7 +181,5 @@ void SchedulerController::windowWillClose(const std::shared_ptr<Scheduler>& sche
     if (scheduler->isRunning())
         return;
     removeTimerWithId(scheduler->id());
-    // Once the window has closed, nothing can reach the timer again: its window goes with it, later,
-    // since this runs inside the window's own close.
-    Platform::runLoop().after(0, [scheduler] { scheduler->discardWindow(); });
+    scheduler->discardUnreachableWindow();
 }

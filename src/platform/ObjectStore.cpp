@@ -92,6 +92,18 @@ struct StatementUse
     }
 };
 
+// Made private before SQLite writes anything into it; SQLite gives the -wal and -shm files the same
+// mode. Returns the system's reason when it cannot be made.
+std::optional<QString> createPrivateFile(const QByteArray& nativePath)
+{
+    const int fd = ::open(nativePath.constData(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return QString::fromLocal8Bit(strerror(errno));
+    ::fchmod(fd, 0600);
+    ::close(fd);
+    return std::nullopt;
+}
+
 StoreError openError(const QString& path, const QString& reason)
 {
     return { StoreError::Code::OpenFailed,
@@ -190,7 +202,8 @@ Expected<std::shared_ptr<ObjectStore>, StoreError> ObjectStore::open(const Confi
     // Comparing the schema with the cached store's is much cheaper than fingerprinting it again.
     const QString key = configuration.path
         + (configuration.deleteIfSchemaDiffers ? QLatin1String("\ndiscard") : QLatin1String(""));
-    if (auto cached = openStores().value(key); cached && cached->configuration().schema == configuration.schema)
+    if (auto cached = openStores().value(key);
+        cached && cached->configuration().schema == configuration.schema)
         return cached;
 
     std::shared_ptr<ObjectStore> store(new ObjectStore(configuration));
@@ -229,13 +242,8 @@ Expected<void, StoreError> ObjectStore::openFile()
         return unexpected(openError(path, QStringLiteral("its folder cannot be made")));
 
     const QByteArray nativePath = QFile::encodeName(path);
-    // Made private before SQLite writes anything into it; SQLite gives the -wal and -shm files the
-    // same mode.
-    const int fd = ::open(nativePath.constData(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return unexpected(openError(path, QString::fromLocal8Bit(strerror(errno))));
-    ::fchmod(fd, 0600);
-    ::close(fd);
+    if (const auto failure = createPrivateFile(nativePath))
+        return unexpected(openError(path, *failure));
 
     for (int attempt = 0; attempt < 2; ++attempt) {
         int code = sqlite3_open_v2(
@@ -280,9 +288,8 @@ Expected<void, StoreError> ObjectStore::openFile()
         Log::system(QStringLiteral("The store %1 was not a readable database (%2); it was moved to %3 and an "
                                    "empty store was started.")
                         .arg(path, reason, aside));
-        const int fresh = ::open(nativePath.constData(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
-        if (fresh >= 0)
-            ::close(fresh);
+        if (const auto failure = createPrivateFile(nativePath))
+            return unexpected(openError(path, *failure));
     }
     return unexpected(openError(path, QStringLiteral("unknown failure")));
 }

@@ -353,11 +353,10 @@ void SchedulerViewController::refreshCountdown()
 void SchedulerViewController::failsafeTick()
 {
     const std::optional<QDateTime>& executeAt = m_scheduler->executeAt();
-    if (!executeAt || *executeAt >= now())
+    // A running timer has its armed action.
+    if (!executeAt || *executeAt >= now() || !m_scheduler->action())
         return;
-    const QString name = m_scheduler->action()
-        ? m_scheduler->action()->action.displayName()
-        : m_scheduler->actionType().value_or(ActionsList::Script({})).displayName();
+    const QString name = m_scheduler->action()->action.displayName();
     m_failsafeNotification = UserNotification::make(QStringLiteral("Quillet"),
         QCoreApplication::translate(
             "SchedulerViewController", "Action %1 did not executed, sorry", "Notifiation")

@@ -61,6 +61,10 @@ TEST_F(TimerWindowControllerTest, ClosingTheWindowOfAStoppedTimerForgetsIt)
     running.controller->window()->close();
     EXPECT_EQ(registry.schedulers().count(idle.timer->id()), 0u);
     EXPECT_EQ(registry.schedulers().count(running.timer->id()), 1u);
+    // Unreachable now, the stopped timer lets its window go; the running one keeps its own.
+    platform.runLoop->runDue();
+    EXPECT_EQ(idle.timer->windowController(), nullptr);
+    EXPECT_NE(running.timer->windowController(), nullptr);
 
     // The running timer goes on without its window and still runs.
     platform.advance(600);
